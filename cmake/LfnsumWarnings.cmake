@@ -1,0 +1,16 @@
+# LfnsumWarnings.cmake: every target of the project builds warning-free, at these levels.
+option(LFNSUM_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" OFF)
+
+function(lfnsum_set_warnings target)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /permissive-)
+    if(LFNSUM_WARNINGS_AS_ERRORS)
+      target_compile_options(${target} PRIVATE /WX)
+    endif()
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wconversion -Wshadow)
+    if(LFNSUM_WARNINGS_AS_ERRORS)
+      target_compile_options(${target} PRIVATE -Werror)
+    endif()
+  endif()
+endfunction()
