@@ -1,0 +1,31 @@
+// process.hpp: runs a program with given arguments and input, and collects what it printed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lfnsum_test {
+
+enum class OutputTarget { pipe, full_device, closed };
+
+struct ProcessOptions {
+    std::string input;
+    bool close_input = false;  // start the program with no standard input at all
+    OutputTarget output = OutputTarget::pipe;
+    int timeout_seconds = 60;
+};
+
+struct ProcessResult {
+    std::string output;
+    std::string diagnostics;
+    int exit_status = -1;  // -1 when the program did not exit normally
+};
+
+// The first word of `command` is the program; it is looked up on PATH when it has no slash.
+ProcessResult run_process(const std::vector<std::string>& command, const ProcessOptions& options);
+
+// The command that starts the tool under test: an optional launcher (LFNSUM_LAUNCHER, such as
+// "wine"), the executable (LFNSUM_EXECUTABLE), then `arguments`.
+std::vector<std::string> tool_command(const std::vector<std::string>& arguments);
+
+}  // namespace lfnsum_test
