@@ -17,7 +17,7 @@ constexpr std::size_t pause_after_position = 5;
 struct StepTrace {
     Console& console;
 
-    void character(std::size_t position, unsigned char byte) {
+    void character(std::size_t position, unsigned char byte) const {
         const BinaryText binary = byte_to_binary(byte);
         if (position == 0) {
             std::fprintf(console.output, "\n1st char.   %c   %s", byte, binary.data());
@@ -26,7 +26,7 @@ struct StepTrace {
         }
     }
 
-    void sum(std::size_t position, std::uint8_t running) {
+    void sum(std::size_t position, std::uint8_t running) const {
         if (position == 0) {
             return;  // the first sum is the first character itself
         }
@@ -34,7 +34,7 @@ struct StepTrace {
                      byte_to_binary(running).data());
     }
 
-    void rotation(std::size_t position, std::uint8_t running) {
+    void rotation(std::size_t position, std::uint8_t running) const {
         const BinaryText binary = byte_to_binary(running);
         if (position == 0) {
             std::fprintf(console.output, "\n   rotate       %s\n", binary.data());
