@@ -15,8 +15,7 @@ using lfnsum_test::result_and_credit;
 void expect_whole_output(const std::vector<std::string>& arguments, std::string_view quoted,
                          std::uint8_t checksum) {
     const auto run = lfnsum_test::run_process(lfnsum_test::tool_command(arguments), {});
-    EXPECT_EQ(run.output, as_platform_text(result_and_credit(quoted, checksum)))
-        << arguments.at(0);
+    EXPECT_EQ(run.output, as_platform_text(result_and_credit(quoted, checksum))) << arguments.at(0);
     EXPECT_EQ(run.diagnostics, "") << arguments.at(0);
     EXPECT_EQ(run.exit_status, 0) << arguments.at(0);
 }
@@ -59,7 +58,7 @@ TEST(ArgumentMode, ArgumentRules) {
         {"abcdefghijklmnop", "ABCDEFGHIJKLMNOP", 0xA4},
         {"file1139txtextra", "FILE1139TXTEXTRA", 0x0A},
         // A raw field keeps a leading 0xE5: it is the caller's field, not a typed name.
-        {"\xE5" "ABC    TXT", "\xE5" "ABC    TXT", 0xFC},
+        {"\345ABC    TXT", "\345ABC    TXT", 0xFC},
         // A dotted name is laid out whatever its length.
         {"read me.txt", "READ ME TXT", 0x89},
         {"printt~1.bat", "PRINTT~1BAT", 0x86},
@@ -101,8 +100,8 @@ TEST(UnwritableOutput, FailsWithOneLineOnStandardError) {
         {lfnsum_test::OutputTarget::closed, "lfnsum: write error: Bad file descriptor\n"},
     };
     for (const Case& c : cases) {
-        for (const auto& arguments : {std::vector<std::string>{"readme.txt"},
-                                      std::vector<std::string>{}}) {
+        for (const auto& arguments :
+             {std::vector<std::string>{"readme.txt"}, std::vector<std::string>{}}) {
             lfnsum_test::ProcessOptions options;
             options.input = "readme.txt\n";
             options.output = c.target;

@@ -28,9 +28,9 @@ inline constexpr FieldAnswer field_answers[] = {
     {"ABCDEFG TXT", 0x51},
     {"VERYLONGNAM", 0xEF},
     {"READ ME TXT", 0x89},
-    {"FILE1139TXT", 0x0A},  // prints with a leading zero
-    {"\x05" "ABC    TXT", 0x86},
-    {"\xE5" "ABC    TXT", 0xFC},
+    {"FILE1139TXT", 0x0A},     // prints with a leading zero
+    {"\005ABC    TXT", 0x86},  // octal escapes: a hex one would run on into the letters
+    {"\345ABC    TXT", 0xFC},
     {"ABCDEFG.TXT", 0x13},  // a dot cannot stand in a field, but it still sums
     {"PRINTT~1.BA", 0xEE},
 };
@@ -56,8 +56,8 @@ inline constexpr NameAnswer name_answers[] = {
     {"abcdefg.txt", "ABCDEFG TXT", 0x51},
     {"verylongname.txt", "VERYLONGNAM", 0xEF},
     {"a", "A          ", 0x80},
-    {"\xE5" "abc.txt", "\x05" "ABC    TXT", 0x86},  // 0xE5 first marks a free entry
-    {"\xE9t\xE9.txt", "\xE9T\xE9     TXT", 0xD9},    // only ASCII letters change case
+    {"\345abc.txt", "\005ABC    TXT", 0x86},       // 0xE5 first marks a free entry
+    {"\xE9t\xE9.txt", "\xE9T\xE9     TXT", 0xD9},  // only ASCII letters change case
     {"file1139.txt", "FILE1139TXT", 0x0A},
 };
 

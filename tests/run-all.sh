@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ libgtest-dev)
+packages=(cmake ninja-build g++ libgtest-dev time clang-format clang-tidy)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
@@ -24,3 +24,8 @@ stage "native release build and tests"
 cmake --preset release
 cmake --build --preset release
 ctest --preset release
+
+stage "format and static analysis"
+sources=(src/*/*.cpp src/*/*.hpp tests/*.cpp tests/*.hpp)
+clang-format --dry-run --Werror "${sources[@]}"
+clang-tidy --quiet -p build/release src/*/*.cpp

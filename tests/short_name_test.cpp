@@ -16,8 +16,7 @@ std::string field_text(const lfnsum::ShortName& field) {
 
 std::string upper_cased(std::string_view name) {
     std::string text(name);
-    lfnsum::to_upper_ascii(
-        std::span{reinterpret_cast<unsigned char*>(text.data()), text.size()});
+    lfnsum::to_upper_ascii(std::span{reinterpret_cast<unsigned char*>(text.data()), text.size()});
     return text;
 }
 
@@ -33,7 +32,8 @@ TEST(FormatShortName, KnownAnswers) {
 TEST(FormatShortName, BuildsTheSameFieldByteByByte) {
     lfnsum::ShortNameBuilder builder = lfnsum::start_short_name();
     for (const char byte : std::string_view("verylongname.txt")) {
-        lfnsum::add_to_short_name(builder, lfnsum::to_upper_ascii(static_cast<unsigned char>(byte)));
+        lfnsum::add_to_short_name(builder,
+                                  lfnsum::to_upper_ascii(static_cast<unsigned char>(byte)));
     }
     EXPECT_EQ(field_text(lfnsum::finish_short_name(builder)), "VERYLONGNAM");
 }

@@ -1,6 +1,7 @@
 // terminal_test.cpp: a conversation with the tool, on a terminal and on pipes: every prompt is
 // out before the tool waits, and the pause half-way through the trace really waits.
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
@@ -8,8 +9,6 @@
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <chrono>

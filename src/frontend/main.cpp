@@ -3,6 +3,4 @@
 
 #include "frontend/run.hpp"
 
-int main(int argc, char** argv) {
-    return lfnsum::run_lfnsum(argc, argv, stdin, stdout, stderr);
-}
+int main(int argc, char** argv) { return lfnsum::run_lfnsum(argc, argv, stdin, stdout, stderr); }
