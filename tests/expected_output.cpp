@@ -115,9 +115,10 @@ std::string interactive_transcript(std::string_view field) {
     return text + result_and_credit(field.substr(0, 11), sum);
 }
 
+bool testing_windows_build() { return std::getenv("LFNSUM_WINDOWS_EXECUTABLE") != nullptr; }
+
 std::string as_platform_text(std::string_view text) {
-    const char* crlf = std::getenv("LFNSUM_EXPECT_CRLF");
-    if (crlf == nullptr || std::string_view(crlf) != "1") {
+    if (!testing_windows_build()) {
         return std::string(text);
     }
     std::string converted;

@@ -30,6 +30,9 @@ std::string result_and_credit(std::string_view quoted, std::uint8_t checksum);
 // The whole output of an interactive run whose typed name lays out as `field`.
 std::string interactive_transcript(std::string_view field);
 
+// Whether the tool under test is a Windows build (LFNSUM_WINDOWS_EXECUTABLE, run under Wine).
+bool testing_windows_build();
+
 // Output as a Windows text stream writes it, where the tool under test is a Windows build.
 std::string as_platform_text(std::string_view text);
 

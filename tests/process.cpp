@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
-#include <sstream>
 #include <stdexcept>
 
 extern char** environ;
@@ -141,17 +140,15 @@ ProcessResult run_process(const std::vector<std::string>& command, const Process
 
 std::vector<std::string> tool_command(const std::vector<std::string>& arguments) {
     std::vector<std::string> command;
-    if (const char* launcher = std::getenv("LFNSUM_LAUNCHER"); launcher != nullptr) {
-        std::istringstream words(launcher);
-        for (std::string word; words >> word;) {
-            command.push_back(word);
-        }
+    if (const char* windows_build = std::getenv("LFNSUM_WINDOWS_EXECUTABLE")) {
+        setenv("WINEDEBUG", "-all", 0);  // Wine's own notes would mix with the tool's output
+        setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 0);  // and a console tool needs no .NET
+        command = {"wine", windows_build};
+    } else if (const char* executable = std::getenv("LFNSUM_EXECUTABLE")) {
+        command = {executable};
+    } else {
+        throw std::runtime_error("neither LFNSUM_EXECUTABLE nor LFNSUM_WINDOWS_EXECUTABLE is set");
     }
-    const char* executable = std::getenv("LFNSUM_EXECUTABLE");
-    if (executable == nullptr) {
-        throw std::runtime_error("LFNSUM_EXECUTABLE names no program to test");
-    }
-    command.emplace_back(executable);
     command.insert(command.end(), arguments.begin(), arguments.end());
     return command;
 }

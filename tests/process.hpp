@@ -24,8 +24,8 @@ struct ProcessResult {
 // The first word of `command` is the program; it is looked up on PATH when it has no slash.
 ProcessResult run_process(const std::vector<std::string>& command, const ProcessOptions& options);
 
-// The command that starts the tool under test: an optional launcher (LFNSUM_LAUNCHER, such as
-// "wine"), the executable (LFNSUM_EXECUTABLE), then `arguments`.
+// The command that starts the tool under test with `arguments`: LFNSUM_EXECUTABLE, or a Windows
+// build named by LFNSUM_WINDOWS_EXECUTABLE, under Wine.
 std::vector<std::string> tool_command(const std::vector<std::string>& arguments);
 
 }  // namespace lfnsum_test

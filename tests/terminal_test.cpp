@@ -100,7 +100,8 @@ bool read_for(Conversation& talk, std::chrono::milliseconds limit) {
     return true;
 }
 
-bool wait_for_text(Conversation& talk, std::string_view text) {
+bool wait_for_text(Conversation& talk, std::string_view expected) {
+    const std::string text = lfnsum_test::as_platform_text(expected);
     const auto deadline = std::chrono::steady_clock::now() + 20s;
     while (talk.seen.find(text) == std::string::npos) {
         if (std::chrono::steady_clock::now() > deadline || !read_for(talk, 100ms)) {
@@ -156,7 +157,8 @@ TEST_P(Conversations, EveryPromptShowsBeforeTheToolWaits) {
     send(talk, "readme.txt\n");
     ASSERT_TRUE(wait_for_text(talk, "     Hit return to continue")) << talk.seen;
     EXPECT_TRUE(waits_quietly(talk)) << "the pause half-way must wait for a key";
-    EXPECT_NE(talk.seen.find("\n\aHit return to see results"), std::string::npos);
+    EXPECT_NE(talk.seen.find(lfnsum_test::as_platform_text("\n\aHit return to see results")),
+              std::string::npos);
 
     send(talk, "\n");
     EXPECT_EQ(finish(talk), 0);

@@ -1,0 +1,21 @@
+# CheckWindowsImports.cmake: fails unless EXECUTABLE imports only DLLs that Windows itself ships,
+# so that lfnsum.exe is one file to copy. Run with cmake -DEXECUTABLE=... -DOBJDUMP=... -P.
+cmake_minimum_required(VERSION 3.25)
+set(windows_own_dlls kernel32.dll msvcrt.dll)
+execute_process(COMMAND "${OBJDUMP}" -p "${EXECUTABLE}" OUTPUT_VARIABLE headers
+                RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "${OBJDUMP} cannot read ${EXECUTABLE}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${headers}")
+if(NOT imports)
+  message(FATAL_ERROR "no imports found in ${EXECUTABLE}")
+endif()
+foreach(import IN LISTS imports)
+  string(REPLACE "DLL Name: " "" dll "${import}")
+  string(TOLOWER "${dll}" dll)
+  message(STATUS "imports ${dll}")
+  if(NOT dll IN_LIST windows_own_dlls)
+    message(FATAL_ERROR "${EXECUTABLE} needs ${dll}, which Windows does not ship")
+  endif()
+endforeach()
