@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ libgtest-dev time clang-format clang-tidy
+    dosfstools mtools clang libclang-rt-14-dev
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64)
 missing=()
 for package in "${packages[@]}"; do
@@ -26,13 +27,34 @@ cmake --preset release
 cmake --build --preset release
 
 stage "format and static analysis"
-sources=(src/*/*.cpp src/*/*.hpp tests/*.cpp tests/*.hpp)
+sources=(src/*/*.cpp src/*/*.hpp tests/*.cpp tests/*.hpp fuzz/*.cpp fuzz/*.hpp)
 clang-format --dry-run --Werror "${sources[@]}"
 # Findings go to standard output; standard error only counts what system headers hid.
 clang-tidy --quiet -p build/release src/*/*.cpp 2>/dev/null
 
 stage "native tests"
 ctest --preset release
+
+stage "the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
+
+stage "fuzzing, ${LFNSUM_FUZZ_SECONDS:=30} seconds a target"
+cmake --preset fuzz
+cmake --build --preset fuzz
+for target in checksum run; do
+    corpus=$(mktemp -d)  # new inputs go here, not into the committed corpus
+    log=$(mktemp)
+    if ! build/fuzz/${target}_fuzzer -max_total_time="$LFNSUM_FUZZ_SECONDS" -print_final_stats=1 \
+        "$corpus" "fuzz/corpus/$target" >"$log" 2>&1; then
+        tail -n 60 "$log" >&2
+        echo "the $target fuzzer failed" >&2
+        exit 1
+    fi
+    echo "$target: $(grep -E '^stat::number_of_executed_units' "$log")"
+    rm -rf "$corpus" "$log"
+done
 
 stage "Windows executable, tested under Wine"
 cmake --preset mingw
