@@ -1,7 +1,6 @@
 // argument_mode_test.cpp: the built tool given a name on its command line.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "expected_output.hpp"
@@ -13,20 +12,9 @@ namespace {
 using lfnsum_test::as_platform_text;
 using lfnsum_test::result_and_credit;
 
-// On Windows the command line reaches the tool through the ANSI code page, and under Wine from a
-// Unix locale too: bytes over 0x7F may arrive as other bytes, so only ASCII arguments are
-// compared there. Typed input has no such conversion and is compared whole on both.
-bool arrives_unchanged(std::string_view argument) {
-    if (!lfnsum_test::testing_windows_build()) {
-        return true;
-    }
-    return std::all_of(argument.begin(), argument.end(),
-                       [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
-}
-
 void expect_whole_output(const std::vector<std::string>& arguments, std::string_view quoted,
                          std::uint8_t checksum) {
-    if (!arrives_unchanged(arguments.at(0))) {
+    if (!lfnsum_test::arrives_unchanged(arguments.at(0))) {
         return;
     }
     const auto run = lfnsum_test::run_process(lfnsum_test::tool_command(arguments), {});
@@ -92,42 +80,6 @@ TEST(ArgumentMode, ArgumentRules) {
 
 TEST(ArgumentMode, FurtherArgumentsAreIgnored) {
     expect_whole_output({"readme.txt", "printt~1.bat", "--help"}, "README  TXT", 0x73);
-}
-
-TEST(ArgumentMode, LongArgumentIsQuotedWhole) {
-    // A Windows command line holds at most 32,767 characters, program name included.
-    const std::size_t length = lfnsum_test::testing_windows_build() ? 32000 : 100000;
-    const std::string argument(length, 'x');
-    const std::string quoted(length, 'X');
-    expect_whole_output({argument}, quoted, lfnsum_test::reference_checksum(quoted));
-}
-
-}  // namespace
-
-namespace {
-
-// Output that cannot be written is the one failure the tool reports, in both modes.
-TEST(UnwritableOutput, FailsWithOneLineOnStandardError) {
-    struct Case {
-        lfnsum_test::OutputTarget target;
-        std::string_view message;
-    };
-    const Case cases[] = {
-        {lfnsum_test::OutputTarget::full_device, "lfnsum: write error: No space left on device\n"},
-        {lfnsum_test::OutputTarget::closed, "lfnsum: write error: Bad file descriptor\n"},
-    };
-    for (const Case& c : cases) {
-        for (const auto& arguments :
-             {std::vector<std::string>{"readme.txt"}, std::vector<std::string>{}}) {
-            lfnsum_test::ProcessOptions options;
-            options.input = "readme.txt\n";
-            options.output = c.target;
-            const auto run =
-                lfnsum_test::run_process(lfnsum_test::tool_command(arguments), options);
-            EXPECT_EQ(run.diagnostics, as_platform_text(c.message)) << arguments.size();
-            EXPECT_EQ(run.exit_status, 1) << arguments.size();
-        }
-    }
 }
 
 }  // namespace

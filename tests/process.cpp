@@ -8,10 +8,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <stdexcept>
+
+#include "expected_output.hpp"
 
 extern char** environ;
 
@@ -151,6 +154,12 @@ std::vector<std::string> tool_command(const std::vector<std::string>& arguments)
     }
     command.insert(command.end(), arguments.begin(), arguments.end());
     return command;
+}
+
+bool arrives_unchanged(std::string_view argument) {
+    return !testing_windows_build() || std::all_of(argument.begin(), argument.end(), [](char byte) {
+        return static_cast<unsigned char>(byte) < 0x80;
+    });
 }
 
 }  // namespace lfnsum_test

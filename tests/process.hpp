@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lfnsum_test {
@@ -27,5 +28,10 @@ ProcessResult run_process(const std::vector<std::string>& command, const Process
 // The command that starts the tool under test with `arguments`: LFNSUM_EXECUTABLE, or a Windows
 // build named by LFNSUM_WINDOWS_EXECUTABLE, under Wine.
 std::vector<std::string> tool_command(const std::vector<std::string>& arguments);
+
+// On Windows the command line reaches the tool through the ANSI code page, and under Wine from a
+// Unix locale too: bytes over 0x7F may arrive as other bytes, so only ASCII arguments are
+// compared there. Typed input has no such conversion and is compared whole on both.
+bool arrives_unchanged(std::string_view argument);
 
 }  // namespace lfnsum_test
