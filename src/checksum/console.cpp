@@ -16,7 +16,7 @@ void flush_output(Console& console) {
 
 void wait_for_key(Console& console) {
     flush_output(console);
-    (void)std::getc(console.input);
+    (void)read_byte(console.input);
 }
 
 }  // namespace lfnsum

@@ -8,29 +8,25 @@
 namespace lfnsum {
 namespace {
 
-// The white space that separates words on input, as the C library's isspace has it in the
-// "C" locale; bytes over 0x7F are never white space.
-constexpr bool is_white_space(int byte) {
-    return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\v' || byte == '\f' ||
-           byte == '\r';
-}
+// The white space that separates words on input, as isspace has it in the "C" locale: blank,
+// and tab to carriage return. Bytes over 0x7F never are.
+constexpr bool is_white_space(int byte) { return byte == ' ' || (byte >= '\t' && byte <= '\r'); }
 
 // Reads one word, skipping white space before it and leaving the white space after it unread,
 // and lays it out as it goes, so a word of any length takes no memory. A byte 0 ends the name,
 // but the rest of the word is still consumed.
 ShortName read_typed_name(std::FILE* input) {
     ShortNameBuilder builder = start_short_name();
-    int byte = std::getc(input);
+    int byte = read_byte(input);
     while (is_white_space(byte)) {
-        byte = std::getc(input);
+        byte = read_byte(input);
     }
-    bool name_ended = false;
+    while (byte != EOF && byte != '\0' && !is_white_space(byte) && !short_name_is_full(builder)) {
+        add_to_short_name(builder, to_upper_ascii(static_cast<unsigned char>(byte)));
+        byte = read_byte(input);
+    }
     while (byte != EOF && !is_white_space(byte)) {
-        name_ended = name_ended || byte == '\0';
-        if (!name_ended) {
-            add_to_short_name(builder, to_upper_ascii(static_cast<unsigned char>(byte)));
-        }
-        byte = std::getc(input);
+        byte = read_byte(input);
     }
     if (byte != EOF) {
         std::ungetc(byte, input);

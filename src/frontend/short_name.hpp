@@ -59,6 +59,12 @@ constexpr void add_to_short_name(ShortNameBuilder& builder, unsigned char byte) 
     }
 }
 
+// Once the extension is filled, no byte can change the field: a dot there adds nothing, and
+// every other byte would land past the end.
+constexpr bool short_name_is_full(const ShortNameBuilder& builder) {
+    return builder.next_position == short_name_length;
+}
+
 // 0xE5 in the first byte marks a free directory entry, so a name starting with that byte is
 // stored with 0x05 there instead, and the checksum is taken over 0x05.
 inline constexpr unsigned char free_entry_marker = 0xE5;
