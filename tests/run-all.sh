@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ libgtest-dev time clang-format clang-tidy
-    dosfstools mtools clang libclang-rt-14-dev
+    dosfstools mtools clang libclang-rt-14-dev valgrind
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64)
 missing=()
 for package in "${packages[@]}"; do
@@ -34,6 +34,9 @@ clang-tidy --quiet -p build/release src/*/*.cpp 2>/dev/null
 
 stage "native tests"
 ctest --preset release
+
+stage "startup cost: instructions against the floor program"
+bash bench/run.sh --quick
 
 stage "the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset asan
