@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ libgtest-dev time clang-format clang-tidy
-    dosfstools mtools clang libclang-rt-14-dev valgrind
+    dosfstools mtools clang libclang-rt-14-dev valgrind groff-base
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64)
 missing=()
 for package in "${packages[@]}"; do
@@ -70,3 +70,6 @@ wineboot --init >/dev/null 2>&1 || true  # makes the Wine prefix on a first run
 cmake --preset wine
 cmake --build --preset wine
 ctest --preset wine
+
+stage "install rules and packages"
+bash tests/check-packages.sh
