@@ -33,6 +33,15 @@ TEST(ArgumentMode, ReadmeWholeOutput) {
     EXPECT_EQ(run.exit_status, 0);
 }
 
+// A file gets the same bytes as a pipe; on Windows both get CR LF line ends.
+TEST(ArgumentMode, OutputToAFile) {
+    lfnsum_test::ProcessOptions options;
+    options.output = lfnsum_test::OutputTarget::file;
+    const auto run = lfnsum_test::run_process(lfnsum_test::tool_command({"readme.txt"}), options);
+    EXPECT_EQ(run.output, as_platform_text(result_and_credit("README  TXT", 0x73)));
+    EXPECT_EQ(run.exit_status, 0);
+}
+
 // A field of 11 bytes or more without a dot is taken as it is.
 TEST(ArgumentMode, FieldsAreSummedAsGiven) {
     for (const auto& [field, checksum] : lfnsum_test::field_answers) {

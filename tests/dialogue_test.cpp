@@ -25,6 +25,15 @@ TEST(Dialogue, ReadmeWholeTranscript) {
     EXPECT_EQ(run.exit_status, 0);
 }
 
+TEST(Dialogue, TranscriptToAFile) {
+    lfnsum_test::ProcessOptions options;
+    options.input = "readme.txt\n";
+    options.output = lfnsum_test::OutputTarget::file;
+    const auto run = lfnsum_test::run_process(lfnsum_test::tool_command({}), options);
+    EXPECT_EQ(run.output, as_platform_text(lfnsum_test::readme_transcript));
+    EXPECT_EQ(run.exit_status, 0);
+}
+
 TEST(Dialogue, TypedNamesAreLaidOutAsFields) {
     for (const auto& answer : lfnsum_test::name_answers) {
         const auto run = run_dialogue(std::string(answer.name) + "\n");

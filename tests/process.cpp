@@ -12,6 +12,8 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 #include "expected_output.hpp"
@@ -49,6 +51,16 @@ ProcessResult run_process(const std::vector<std::string>& command, const Process
     Pipe output = make_pipe();
     Pipe diagnostics = make_pipe();
 
+    char output_template[] = "/tmp/lfnsum_output_XXXXXX";
+    std::string output_file;
+    if (options.output == OutputTarget::file) {
+        const int descriptor = mkstemp(output_template);
+        if (descriptor < 0) {
+            throw std::runtime_error("mkstemp failed");
+        }
+        close(descriptor);
+        output_file = output_template;
+    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (options.close_input) {
@@ -59,6 +71,10 @@ ProcessResult run_process(const std::vector<std::string>& command, const Process
     switch (options.output) {
         case OutputTarget::pipe:
             posix_spawn_file_actions_adddup2(&actions, output.write_end, 1);
+            break;
+        case OutputTarget::file:
+            posix_spawn_file_actions_addopen(&actions, 1, output_file.c_str(),
+                                             O_WRONLY | O_CREAT | O_TRUNC, 0600);
             break;
         case OutputTarget::full_device:
             posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
@@ -138,6 +154,12 @@ ProcessResult run_process(const std::vector<std::string>& command, const Process
     int status = 0;
     waitpid(child, &status, 0);
     result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (!output_file.empty()) {
+        std::ifstream file(output_file, std::ios::binary);
+        result.output.assign(std::istreambuf_iterator<char>(file),
+                             std::istreambuf_iterator<char>());
+        unlink(output_file.c_str());
+    }
     return result;
 }
 

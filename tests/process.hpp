@@ -7,7 +7,8 @@
 
 namespace lfnsum_test {
 
-enum class OutputTarget { pipe, full_device, closed };
+// Where the program's standard output goes. A file's content is read back into the result.
+enum class OutputTarget { pipe, file, full_device, closed };
 
 struct ProcessOptions {
     std::string input;
