@@ -17,10 +17,22 @@ if ((${#missing[@]} > 0)); then
         exit 1
     fi
     apt-get update -q
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 fi
 
 stage() { printf '\n==== %s\n' "$*"; }
+
+# Every ctest run adds to the closing count.
+passed=0
+ctest_counted() {
+    local log
+    log=$(mktemp)
+    ctest "$@" | tee "$log"
+    local total
+    total=$(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\)$/\1/p' "$log")
+    passed=$((passed + ${total:-0}))
+    rm -f "$log"
+}
 
 stage "native release build"
 cmake --preset release
@@ -33,7 +45,7 @@ clang-format --dry-run --Werror "${sources[@]}"
 clang-tidy --quiet -p build/release src/*/*.cpp 2>/dev/null
 
 stage "native tests"
-ctest --preset release
+ctest_counted --preset release
 
 stage "startup cost: instructions against the floor program"
 bash bench/run.sh --quick
@@ -41,7 +53,7 @@ bash bench/run.sh --quick
 stage "the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset asan
 cmake --build --preset asan
-ctest --preset asan
+ctest_counted --preset asan
 
 stage "fuzzing, ${LFNSUM_FUZZ_SECONDS:=30} seconds a target"
 cmake --preset fuzz
@@ -69,7 +81,9 @@ trap 'wineserver --kill 2>/dev/null || true' EXIT
 wineboot --init >/dev/null 2>&1 || true  # makes the Wine prefix on a first run
 cmake --preset wine
 cmake --build --preset wine
-ctest --preset wine
+ctest_counted --preset wine
 
 stage "install rules and packages"
 bash tests/check-packages.sh
+
+printf '\ntests: %d passed, 0 failed\n' "$passed"
