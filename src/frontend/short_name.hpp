@@ -87,4 +87,28 @@ constexpr ShortName format_short_name(std::span<const unsigned char> text) {
     return finish_short_name(builder);
 }
 
+namespace detail {
+template <std::size_t size>
+constexpr bool lays_out_as(const char (&name)[size], const char (&field)[short_name_length + 1]) {
+    std::array<unsigned char, size - 1> bytes{};
+    for (std::size_t i = 0; i + 1 < size; ++i) {
+        bytes[i] = static_cast<unsigned char>(name[i]);
+    }
+    const ShortName built = format_short_name(bytes);
+    for (std::size_t i = 0; i <= short_name_length; ++i) {
+        if (built[i] != static_cast<unsigned char>(field[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+}  // namespace detail
+
+static_assert(detail::lays_out_as("README.TXT", "README  TXT"));
+static_assert(detail::lays_out_as("PRINTT~1.BAT", "PRINTT~1BAT"));
+static_assert(detail::lays_out_as("A.B.C", "A       BC "));
+static_assert(detail::lays_out_as("ABCDEFGHIJ.TXT", "ABCDEFGHIJT"));
+static_assert(detail::lays_out_as(".TXT", "        TXT"));
+static_assert(detail::lays_out_as("\xE5X", "\x05X         "));
+
 }  // namespace lfnsum
