@@ -45,6 +45,15 @@ void close_if_open(int& descriptor) {
 
 }  // namespace
 
+std::vector<char*> argument_vector(const std::vector<std::string>& command) {
+    std::vector<char*> argv;
+    for (const std::string& word : command) {
+        argv.push_back(const_cast<char*>(word.c_str()));
+    }
+    argv.push_back(nullptr);
+    return argv;
+}
+
 ProcessResult run_process(const std::vector<std::string>& command, const ProcessOptions& options) {
     signal(SIGPIPE, SIG_IGN);  // a program that stops reading early must not end the test
     Pipe input = make_pipe();
@@ -85,11 +94,7 @@ ProcessResult run_process(const std::vector<std::string>& command, const Process
     }
     posix_spawn_file_actions_adddup2(&actions, diagnostics.write_end, 2);
 
-    std::vector<char*> argv;
-    for (const std::string& word : command) {
-        argv.push_back(const_cast<char*>(word.c_str()));
-    }
-    argv.push_back(nullptr);
+    std::vector<char*> argv = argument_vector(command);
     pid_t child = 0;
     const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);

@@ -23,6 +23,10 @@ struct ProcessResult {
     int exit_status = -1;  // -1 when the program did not exit normally
 };
 
+// `command` as posix_spawn wants it: pointers to its words, then a null pointer. The words must
+// outlive the result.
+std::vector<char*> argument_vector(const std::vector<std::string>& command);
+
 // The first word of `command` is the program; it is looked up on PATH when it has no slash.
 ProcessResult run_process(const std::vector<std::string>& command, const ProcessOptions& options);
 

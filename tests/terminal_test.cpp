@@ -68,11 +68,7 @@ Conversation start_conversation(bool on_terminal) {
         posix_spawn_file_actions_addclose(&actions, talk.from_child);
     }
     const std::vector<std::string> command = lfnsum_test::tool_command({});
-    std::vector<char*> argv;
-    for (const std::string& word : command) {
-        argv.push_back(const_cast<char*>(word.c_str()));
-    }
-    argv.push_back(nullptr);
+    std::vector<char*> argv = lfnsum_test::argument_vector(command);
     signal(SIGPIPE, SIG_IGN);
     if (posix_spawnp(&talk.child, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
         ADD_FAILURE() << "cannot start " << argv[0];
