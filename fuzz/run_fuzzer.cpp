@@ -8,18 +8,15 @@
 #include <string_view>
 
 #include "check.hpp"
+#include "expected_output.hpp"
 #include "frontend/run.hpp"
 #include "reference.hpp"
 
 namespace {
 
-constexpr std::string_view dialogue_opening =
-    "\n\nInput the 11 characters of the 8.3 filename.\n"
-    "DO NOT INCLUDE SPACES or the DOT. ie \"printt~1bat\" \n"
-    "Unless filename is less than 8 characters\n"
-    "\n\aHit return to see results";
-constexpr std::string_view credit_line =
-    "\nMade for the lfnsum project by the lfnsum authors, https://lfnsum.example.org/";
+// The tool's own texts, as the tests have them.
+using lfnsum_test::credit_line;
+using lfnsum_test::dialogue_prompt;
 
 bool is_white_space(char byte) {
     return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\v' || byte == '\f' ||
@@ -113,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                "the output ends with the result line for the quoted field, then the credit");
     const std::string_view before_result(printed.data(), printed.size() - ending.size());
     if (interactive) {
-        fuzz_check(before_result.substr(0, dialogue_opening.size()) == dialogue_opening,
+        fuzz_check(before_result.substr(0, dialogue_prompt.size()) == dialogue_prompt,
                    "the dialogue opens with its prompts");
         fuzz_check(count_of(before_result, "     Hit return to continue") == 1,
                    "the trace pauses exactly once");
